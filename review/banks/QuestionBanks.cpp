@@ -25,7 +25,7 @@ struct LevelBanks
 
 constexpr int kLevels = 5;
 
-// Items 1-20 and the items after them (the blank line in each bank) cover two different
+// In each bank a blank line parts items 1-20 from the rest: the two groups cover different
 // answer bands. The all-facts parts are written out in full rather than picked from the
 // single banks at run time, because they do not match them exactly: the level-2 division
 // part spaces its "32 / 4" item with one blank more than the division bank does.
