@@ -1,0 +1,30 @@
+#pragma once
+// Base of every window: knows its kind, its client size and its load handler.
+#include <QWidget>
+#include <QString>
+
+class QTimer;
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    // clientPx is the client area in pixels; background is a picture name ("shell/main_background")
+    // or empty for a plain white window.
+    Form(const char* kind, const QString& caption, QSize clientPx, const QString& background = {});
+
+    QString kind() const { return m_kind; }
+    QString background() const { return m_background; }
+
+    // Runs once when the window is created, whether it is shown or only touched.
+    virtual void Form_Load() {}
+
+protected:
+    // A timer named as the window calls it, owned by the window so closing it stops the timer.
+    QTimer* makeTimer(const char* name, int intervalMs);
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_kind;
+    QString m_background;
+};

@@ -1,0 +1,32 @@
+#pragma once
+// The main menu: the two activities, About, and the way out of the program.
+#include "app/Form.h"
+#include "app/Pictures.h"
+
+class Main : public Form {
+    Q_OBJECT
+public:
+    static constexpr const char* Kind = "Main";
+    Main();
+
+    PictureButton* Start;
+    PictureButton* MentalMathPracticeButton;
+    PictureButton* AboutButton;
+    PictureButton* ExitButton;
+    PictureButton* MainMenuSHOT;
+    PictureButton* ReviewSHOT;
+    PictureButton* AboutSHOT;
+
+    void Start_Click();
+    void MentalMathPracticeButton_Click();
+    void AboutButton_Click();
+    void ExitButton_Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    PictureButton* addButton(const char* name, const QString& picture, QSize sizePx, const QString& words,
+                             int left, int top, void (Main::*handler)());
+    bool m_painted = false;
+};

@@ -1,0 +1,204 @@
+#include "app/Pictures.h"
+
+#include <QCache>
+#include <QFile>
+#include <QHash>
+#include <QKeyEvent>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmapCache>
+#include <QSvgRenderer>
+
+#include <memory>
+
+namespace {
+
+QByteArray svgSource(const QString& name, const QString& text)
+{
+    static QHash<QString, QByteArray> sources;
+    auto it = sources.find(name);
+    if (it == sources.end()) {
+        QFile file(Pictures::path(name));
+        QByteArray data;
+        if (file.open(QIODevice::ReadOnly))
+            data = file.readAll();
+        it = sources.insert(name, data);
+    }
+    QByteArray data = *it;
+    if (!data.isEmpty())
+        data.replace("{{TEXT}}", text.toHtmlEscaped().toUtf8());
+    return data;
+}
+
+QSvgRenderer* renderer(const QString& name, const QString& text)
+{
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
+    const QString key = name + QLatin1Char('\x1f') + text;
+    auto it = renderers.find(key);
+    if (it == renderers.end()) {
+        const QByteArray data = svgSource(name, text);
+        std::shared_ptr<QSvgRenderer> r;
+        if (!data.isEmpty()) {
+            r = std::make_shared<QSvgRenderer>(data);
+            if (!r->isValid())
+                r.reset();
+        }
+        it = renderers.insert(key, r);
+    }
+    return it->get();
+}
+
+void paintMissing(QPainter& painter, const QRectF& target, const QString& words)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x1B, 0x3A, 0x6B), 2));
+    painter.setBrush(QColor(0xFF, 0xF8, 0xE7));
+    painter.drawRoundedRect(target.adjusted(1, 1, -1, -1), 8, 8);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    font.setPixelSize(qBound(9, int(target.height() / 3), 22));
+    painter.setFont(font);
+    painter.drawText(target, Qt::AlignCenter | Qt::TextWordWrap, words);
+    painter.restore();
+}
+
+void paintVector(QPainter& painter, const QRectF& target, const QString& name, const QString& text)
+{
+    if (QSvgRenderer* r = renderer(name, text))
+        r->render(&painter, target);
+    else
+        paintMissing(painter, target, text.isEmpty() ? name.section(QLatin1Char('/'), -1) : text);
+}
+
+bool isPrintDevice(QPainter& painter)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine && (engine->type() == QPaintEngine::Pdf || engine->type() == QPaintEngine::Picture);
+}
+
+} // namespace
+
+namespace Pictures {
+
+QString path(const QString& name)
+{
+    return QStringLiteral(":/pictures/%1.svg").arg(name);
+}
+
+QPixmap pixmap(const QString& name, QSize size, qreal dpr, const QString& text)
+{
+    const QString key = QStringLiteral("rr|%1|%2|%3x%4|%5").arg(name, text).arg(size.width()).arg(size.height()).arg(dpr);
+    QPixmap cached;
+    if (QPixmapCache::find(key, &cached))
+        return cached;
+    QPixmap drawn(size * dpr);
+    drawn.setDevicePixelRatio(dpr);
+    drawn.fill(Qt::transparent);
+    {
+        QPainter painter(&drawn);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        paintVector(painter, QRectF(QPointF(0, 0), QSizeF(size)), name, text);
+    }
+    QPixmapCache::insert(key, drawn);
+    return drawn;
+}
+
+void paint(QPainter& painter, const QRect& target, const QString& name, const QString& text)
+{
+    if (isPrintDevice(painter)) {
+        paintVector(painter, target, name, text);
+        return;
+    }
+    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    painter.drawPixmap(target.topLeft(), pixmap(name, target.size(), dpr, text));
+}
+
+} // namespace Pictures
+
+Picture::Picture(QWidget* parent, const QString& objectName, const QString& picture, QSize sizePx,
+                 const QString& words, const QString& templateText)
+    : QWidget(parent), m_picture(picture), m_text(templateText)
+{
+    setObjectName(objectName);
+    setFixedSize(sizePx);
+    setAccessibleName(words);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Picture::setPicture(const QString& picture)
+{
+    if (picture == m_picture)
+        return;
+    m_picture = picture;
+    update();
+}
+
+void Picture::setTemplateText(const QString& text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    update();
+}
+
+void Picture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    Pictures::paint(painter, rect(), m_picture, m_text);
+}
+
+PictureButton::PictureButton(QWidget* parent, const QString& objectName, const QString& picture,
+                             QSize sizePx, const QString& words, const QString& templateText)
+    : QAbstractButton(parent), m_picture(picture), m_text(templateText)
+{
+    setObjectName(objectName);
+    setFixedSize(sizePx);
+    setText(words);
+    setAccessibleName(words);
+    setToolTip(words);
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureButton::setPicture(const QString& picture)
+{
+    if (picture == m_picture)
+        return;
+    m_picture = picture;
+    update();
+}
+
+void PictureButton::setTemplateText(const QString& text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    update();
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QRect target = rect();
+    if (isDown())
+        target.translate(1, 2);
+    Pictures::paint(painter, target, m_picture, m_text);
+    if (hasFocus() && !isPrintDevice(painter)) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0xFF, 0xD2, 0x3F), 3, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 10, 10);
+    }
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}

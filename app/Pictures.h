@@ -1,0 +1,59 @@
+#pragma once
+// The program's pictures: SVG files compiled in as resources, drawn once per size and reused.
+#include <QAbstractButton>
+#include <QWidget>
+
+class QPainter;
+
+namespace Pictures {
+// Resource path of a picture name such as "shell/start_button".
+QString path(const QString& name);
+// The picture drawn at `size` device-independent pixels for a screen of ratio `dpr`. A template
+// picture has the literal {{TEXT}} replaced by `text`. A missing picture gives a plain card that
+// shows `text` (or the name), so a window still reads without it.
+QPixmap pixmap(const QString& name, QSize size, qreal dpr, const QString& text = {});
+// Paints the picture into `target`; on a printer or PDF it is drawn as vectors.
+void paint(QPainter& painter, const QRect& target, const QString& name, const QString& text = {});
+}
+
+// A picture that does not react to clicks.
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    // `words` are what the picture says, for screen readers.
+    Picture(QWidget* parent, const QString& objectName, const QString& picture, QSize sizePx,
+            const QString& words = {}, const QString& templateText = {});
+
+    QString picture() const { return m_picture; }
+    void setPicture(const QString& picture);
+    QString templateText() const { return m_text; }
+    void setTemplateText(const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_picture;
+    QString m_text;
+};
+
+// A picture that reacts to one click, takes the focus with Tab and is pressed with Space or Enter.
+class PictureButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    PictureButton(QWidget* parent, const QString& objectName, const QString& picture, QSize sizePx,
+                  const QString& words, const QString& templateText = {});
+
+    QString picture() const { return m_picture; }
+    void setPicture(const QString& picture);
+    QString templateText() const { return m_text; }
+    void setTemplateText(const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QString m_picture;
+    QString m_text;
+};

@@ -1,0 +1,87 @@
+#include "app/SoundCue.h"
+
+#include "app/AppFolder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QHash>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace {
+
+// QSoundEffect plays asynchronously. Nothing waits for a sound to end: without an audio device
+// the end is never reported.
+class SpeakerBackend : public SoundBackend {
+public:
+    void play(const QString&, const QString& file) override
+    {
+        if (m_playing)
+            m_playing->stop();
+        m_playing = nullptr;
+        if (file.isEmpty()) {
+            QApplication::beep();
+            return;
+        }
+        QSoundEffect*& effect = m_effects[file];
+        if (!effect) {
+            effect = new QSoundEffect(qApp);
+            effect->setSource(QUrl::fromLocalFile(file));
+            effect->setVolume(0.8f);
+        }
+        if (effect->status() == QSoundEffect::Error) {
+            QApplication::beep();
+            return;
+        }
+        effect->play();
+        m_playing = effect;
+    }
+
+private:
+    QHash<QString, QSoundEffect*> m_effects;
+    QSoundEffect* m_playing = nullptr;
+};
+
+SoundBackend*& installed()
+{
+    static SoundBackend* backend = nullptr;
+    return backend;
+}
+
+SoundBackend& backend()
+{
+    if (installed())
+        return *installed();
+    static SpeakerBackend speakers;
+    return speakers;
+}
+
+} // namespace
+
+namespace Sound {
+
+QString resolve(const QString& folder, const QString& cue)
+{
+    QString name = cue;
+    while (name.startsWith(QLatin1Char('\\')) || name.startsWith(QLatin1Char('/')))
+        name.remove(0, 1);
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        return {};
+    const QDir dir(folder);
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Readable))
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    return {};
+}
+
+void setBackend(SoundBackend* b)
+{
+    installed() = b;
+}
+
+} // namespace Sound
+
+void SoundCue(const QString& cue)
+{
+    backend().play(cue, Sound::resolve(AppFolder::path(), cue));
+}

@@ -1,0 +1,16 @@
+#pragma once
+// What the program is for, its version and the way to the maker's web page.
+#include "app/notices/Notice.h"
+
+class About : public Notice {
+    Q_OBJECT
+public:
+    static constexpr const char* Kind = "About";
+    About();
+    Picture* TitleBanner;
+    Picture* Image2;
+    PictureButton* OkButton;
+    PictureButton* WebsiteLink;
+    void OkButton_Click();
+    void WebsiteLink_Click();
+};

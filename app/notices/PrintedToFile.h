@@ -1,0 +1,16 @@
+#pragma once
+// Tells where the page went when no printer was found.
+#include "app/notices/Notice.h"
+
+class QLabel;
+
+class PrintedToFile : public Notice {
+    Q_OBJECT
+public:
+    static constexpr const char* Kind = "PrintedToFile";
+    PrintedToFile();
+    PictureButton* OkButton;
+    QLabel* FileLBL;
+    void setFilePath(const QString& path);
+    void OkButton_Click();
+};
