@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
     QSvgRenderer svg;
     Q_UNUSED(svg.isValid());
     Q_UNUSED(QSoundEffect::staticMetaObject.className());
-    Q_UNUSED(QPrinterInfo::staticMetaObject.className());
+    Q_UNUSED(&QPrinterInfo::defaultPrinterName);
     Bare window;
     window.setFixedSize(733, 485);
     window.setWindowTitle(QStringLiteral("Bare"));
