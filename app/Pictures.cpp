@@ -16,6 +16,12 @@ namespace {
 
 QByteArray svgSource(const QString& name, const QString& text)
 {
+    // The pictures name their face as a CSS-style list, which Qt Svg takes as one family name.
+    static const bool substituted = [] {
+        QFont::insertSubstitution(QStringLiteral("Liberation Sans, Arial, sans-serif"), QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    Q_UNUSED(substituted);
     static QHash<QString, QByteArray> sources;
     auto it = sources.find(name);
     if (it == sources.end()) {
