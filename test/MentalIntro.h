@@ -1,8 +1,13 @@
 #pragma once
-// The test introduction: the rules page, then the pupil's name, then the test.
+// The test introduction: the rules page builds up line by line, then the pupil gives a name (or
+// plays as a class) and the test starts.
 #include "app/Form.h"
+#include "app/Pictures.h"
+
+#include <array>
 
 class QLineEdit;
+class QTimer;
 
 class MentalIntro : public Form {
     Q_OBJECT
@@ -10,6 +15,31 @@ public:
     static constexpr const char* Kind = "MentalIntro";
     MentalIntro();
 
+    // The rules page at its five stages, IMG[1] … IMG[5].
+    std::array<Picture*, 6> IMG{};
+    Picture* Purple;
+    Picture* Green;
+    Picture* Yellow;
+    Picture* Red;
+    Picture* Time60;
+    Picture* EnterName;
     QLineEdit* StudentNameTXT;
+    PictureButton* ClassPlayButton;
+    PictureButton* STARTButton;
+    PictureButton* NextButton;
+    PictureButton* GoBackButton;
+    QTimer* ScrollTime;
+    QString ScrollCount = QStringLiteral("0");
+
+    void Form_Load() override;
+    void ScrollTime_Timer();
+    void NextButton_Click();
     void STARTButton_Click();
+    void ClassPlayButton_Click();
+    void GoBackButton_Click();
+
+private:
+    void showPage(int page);
+    PictureButton* addButton(const char* name, const QString& picture, QSize sizePx, const QString& words,
+                             int left, int top, void (MentalIntro::*handler)());
 };
