@@ -1,5 +1,5 @@
-// The yardstick for start-up: a bare window of the same size and modules, that leaves after its
-// first paint as the program does under the benchmark.
+// The yardstick for start-up: a bare window of the same size and modules, showing one line of text,
+// that leaves after its first paint as the program does under the benchmark.
 #include <QApplication>
 #include <QPainter>
 #include <QSoundEffect>
@@ -13,7 +13,9 @@ class Bare : public QWidget {
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        QPainter(this).fillRect(rect(), QColor(0x4F, 0xA3, 0xE0));
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(0x4F, 0xA3, 0xE0));
+        painter.drawText(rect(), Qt::AlignCenter, windowTitle()); // any real window shows words
         if (!m_painted) {
             m_painted = true;
             std::puts("first-paint");
