@@ -31,7 +31,6 @@ inner() {
 }
 
 if [ -z "${DISPLAY:-}" ]; then
-    export -f measure median inner; export runs
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c inner
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 inner
