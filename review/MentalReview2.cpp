@@ -10,6 +10,8 @@
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
 #include <QTimer>
 
 #include <initializer_list>
@@ -20,10 +22,45 @@ const int TargetTop[6] = {0, 1560, 960, 4080, 3960, 1560};
 // Left of every parked control: outside the client area.
 const int ParkedLeft = 13680;
 
+// The question: white figures with a navy rim, so they read at a glance on the light and the
+// dark end of the panel alike. The outline is built once per question, not on every paint.
+class QuestionLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (m_pathText != text() || m_pathFont != font()) {
+            m_path = QPainterPath();
+            m_path.addText(0, 0, font(), text());
+            m_pathText = text();
+            m_pathFont = font();
+        }
+        const QFontMetricsF metrics(font());
+        const qreal baseline = (height() + metrics.capHeight()) / 2.0;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(6, baseline);
+        painter.setPen(QPen(QColor(0x1B, 0x3A, 0x6B), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(m_path);
+        painter.fillPath(m_path, Qt::white);
+    }
+
+private:
+    QPainterPath m_path;
+    QString m_pathText;
+    QFont m_pathFont;
+};
+
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, QSize sizePx,
-                  int pixelSize, const QString& colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+                  int pixelSize, const QString& colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
+                  QLabel* label = nullptr)
 {
-    auto* label = new QLabel(text, parent);
+    if (!label)
+        label = new QLabel(parent);
+    label->setText(text);
     label->setObjectName(QString::fromLatin1(name));
     QFont font(QStringLiteral("Liberation Sans"));
     font.setBold(true);
@@ -80,10 +117,11 @@ MentalReview2::MentalReview2()
     Time = makeLabel(this, "Time", QStringLiteral("0"), 11040, 360, {150, 30}, 24, white, Qt::AlignCenter);
 
     QBackground = new Picture(this, QStringLiteral("QBackground"), QStringLiteral("review/question_panel"), {539, 283});
-    QuestionLBL = makeLabel(this, "QuestionLBL", QStringLiteral("Question"), ParkedLeft, 0, {480, 104}, 96, white);
+    QuestionLBL = makeLabel(this, "QuestionLBL", QStringLiteral("Question"), ParkedLeft, 0, {490, 108}, 96, white,
+                            Qt::AlignLeft | Qt::AlignVCenter, new QuestionLabel(this));
     QuestionLBL->setAccessibleName(QStringLiteral("Question"));
     HowToDoLBL = makeLabel(this, "HowToDoLBL", QStringLiteral("Click in your answer in the box below."), ParkedLeft, 0,
-                           {500, 22}, 18, white);
+                           {500, 22}, 18, QStringLiteral("#1B3A6B"));
     GoBackButton = new PictureButton(this, QStringLiteral("GoBackButton"), QStringLiteral("review/go_back_button"),
                                      {120, 40}, QStringLiteral("Go Back"));
     connect(GoBackButton, &QAbstractButton::clicked, this, &MentalReview2::GoBackButton_Click);
