@@ -22,6 +22,14 @@ std::function<std::unique_ptr<QPrinter>()>& factory()
     return current;
 }
 
+std::unique_ptr<QPrinter> defaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
 } // namespace
 
 namespace Printing {
@@ -43,12 +51,8 @@ bool printClientArea(QWidget* window, QPrinter& printer)
 Outcome printWindow(QWidget* window, const QString& documentName)
 {
     Outcome outcome;
-    std::unique_ptr<QPrinter> printer;
-    if (factory()) {
-        printer = factory()();
-    } else if (!QPrinterInfo::defaultPrinter().isNull()) {
-        printer = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    } else {
+    std::unique_ptr<QPrinter> printer = factory() ? factory()() : defaultPrinter();
+    if (!printer) {
         // No printer here: keep the page as a PDF in the results folder rather than lose it.
         const QString folder = AppFolder::resultsFolder();
         const QDateTime now = Clock::now();

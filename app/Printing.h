@@ -23,7 +23,8 @@ bool printClientArea(QWidget* window, QPrinter& printer);
 // results folder. Shows a notice when the page went to a file or could not be printed.
 Outcome printWindow(QWidget* window, const QString& documentName);
 
-// Tests hand in their own printer (for example one that writes a PDF file).
+// Tests hand in their own printer (for example one that writes a PDF file); a factory that
+// returns nullptr stands for a machine without a printer.
 void setPrinterFactory(std::function<std::unique_ptr<QPrinter>()> factory);
 
 }

@@ -1,10 +1,15 @@
 // The window operations, the main menu, the sound cues and printing.
 #include "app/AppFolder.h"
+#include "app/Clock.h"
 #include "app/Forms.h"
 #include "app/Main.h"
 #include "app/Printing.h"
+#include "app/ResultsSaving.h"
 #include "app/SoundCue.h"
 #include "app/notices/About.h"
+#include "app/notices/PrintFailed.h"
+#include "app/notices/SaveComplete.h"
+#include "app/notices/SaveFailed.h"
 #include "app/notices/PrintedToFile.h"
 #include "review/MentalReview1.h"
 #include "test/MentalIntro.h"
@@ -13,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -253,6 +259,62 @@ private slots:
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("%PDF"));
         QCOMPARE(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 1);
+    }
+
+    void withoutAPrinterThePageBecomesAPdfInTheResultsFolder()
+    {
+        QTemporaryDir dir;
+        AppFolder::setPath(dir.path());
+        Clock::setSource([] { return QDateTime(QDate(2026, 12, 10), QTime(15, 45)); });
+        Printing::setPrinterFactory([] { return std::unique_ptr<QPrinter>(); });
+        const Printing::Outcome outcome = Printing::printWindow(Forms::show<Main>(), QStringLiteral("Radezo Ruda Test Anna"));
+        Printing::setPrinterFactory({});
+        Clock::setSource({});
+        AppFolder::setPath({});
+        QCOMPARE(outcome.result, Printing::Result::SavedAsPdf);
+        QCOMPARE(outcome.pdfPath, dir.filePath(QStringLiteral("DovuveDedoVedod/Radezo Ruda Test Anna - Thursday December 10 2026 03-45 PM.pdf")));
+        QVERIFY(QFileInfo(outcome.pdfPath).size() > 0);
+        auto* notice = static_cast<PrintedToFile*>(Forms::find(QStringLiteral("PrintedToFile")));
+        QVERIFY(notice && notice->isVisible());
+        QCOMPARE(notice->FileLBL->text(), QFileInfo(outcome.pdfPath).fileName());
+    }
+
+    void aPrintThatFailsSaysSo()
+    {
+        Printing::setPrinterFactory([] {
+            auto printer = std::make_unique<QPrinter>();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(QStringLiteral("/nonexistent-folder/page.pdf"));
+            return printer;
+        });
+        const Printing::Outcome outcome = Printing::printWindow(Forms::show<Main>(), QStringLiteral("x"));
+        Printing::setPrinterFactory({});
+        QCOMPARE(outcome.result, Printing::Result::Failed);
+        QVERIFY(Forms::isOpen<PrintFailed>());
+    }
+
+    void savingTellsThePupilWhetherTheFileWasWritten()
+    {
+        QTemporaryDir dir;
+        AppFolder::setPath(dir.path());
+        const SaveOutcome saved = saveResults(QStringLiteral("Radezo Ruda Test "), QStringLiteral("A/B"),
+                                              QStringLiteral(".txt"), {QStringLiteral("x")});
+        QVERIFY(saved.saved);
+        QVERIFY(Forms::isOpen<SaveComplete>());
+        QVERIFY(!Forms::isOpen<SaveFailed>());
+        closeAll();
+
+        // The results folder cannot be made: a file stands where it should be.
+        QVERIFY(QDir(AppFolder::resultsFolder()).removeRecursively());
+        QFile blocker(AppFolder::resultsFolder());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const SaveOutcome failed = saveResults(QStringLiteral("Radezo Ruda Test "), QStringLiteral("A"),
+                                               QStringLiteral(".txt"), {QStringLiteral("x")});
+        AppFolder::setPath({});
+        QVERIFY(!failed.saved);
+        QVERIFY(Forms::isOpen<SaveFailed>());
+        QVERIFY(!Forms::isOpen<SaveComplete>());
     }
 };
 
