@@ -30,7 +30,7 @@ int rowTop(int placeInBlock)
 constexpr int HeaderRule = 840;
 constexpr int HeadingRule = 1860;
 constexpr int BlockRule = 6270;
-constexpr int ColumnRules[8] = {1400, 2600, 3900, 5240, 7620, 8960, 10260, 11600};
+constexpr int ColumnRules[8] = {1400, 2600, 3800, 5240, 7520, 8960, 10160, 11600};
 
 QFont reportFont(int pixelSize)
 {
@@ -65,6 +65,7 @@ LVLMarks::LVLMarks()
         label->setFont(reportFont(12));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        label->setContentsMargins(4, 0, 2, 2);
         return label;
     };
     TitleLBL[0] = heading("TitleLBL_0", "Question Asked:", 0, 1080, 1380);
