@@ -21,9 +21,12 @@ void MentalReview2::MonitorProgress()
     if (!fullLevel || level < 1 || level > 4)
         return;
 
+    // Only the answer that brings its own count to 20 makes an offer. A count left standing at 20
+    // (the pupil stayed, then answered the other way) must not bring the same offer again.
     const QString twenty = QStringLiteral("20");
-    if (IncorrectCountLBL->text() == twenty)
+    const QString verdict = CorrectList.isEmpty() ? QString() : CorrectList.last();
+    if (verdict == QLatin1String("Incorrect") && IncorrectCountLBL->text() == twenty)
         Forms::show<LVLEasier>()->copyFlags(AdditionLBL, SubtractionLBL, DivisionLBL, MultiplicationLBL);
-    if (CorrectCountLBL->text() == twenty)
+    if (verdict == QLatin1String("Correct") && CorrectCountLBL->text() == twenty)
         Forms::show<LVLHarder>()->copyFlags(AdditionLBL, SubtractionLBL, DivisionLBL, MultiplicationLBL);
 }
