@@ -139,7 +139,7 @@ MentalIntro::MentalIntro()
     StudentNameTXT->setObjectName(QStringLiteral("StudentNameTXT"));
     StudentNameTXT->setAccessibleName(QStringLiteral("Your name"));
     StudentNameTXT->setText(QStringLiteral("Student Name"));
-    StudentNameTXT->setGeometry(twips::rect(3000, 2400, 4800, 780));
+    StudentNameTXT->setGeometry(twips::rect(3000, 2400, 4800, 720));
 
     ClassPlayButton = addButton("ClassPlayButton", QStringLiteral("test/class_play_button"), {420, 80},
                                 QStringLiteral("Play As A Class"), 2040, 3840, &MentalIntro::ClassPlayButton_Click);

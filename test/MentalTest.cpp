@@ -50,7 +50,7 @@ MentalTest::MentalTest()
         Q[n]->setFont(questionFont);
         Q[n]->setTextFormat(Qt::PlainText);
         Q[n]->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-        Q[n]->setGeometry(twips::rect(bar.x() + 840, bar.y() + 90, 1860, 450));
+        Q[n]->setGeometry(twips::rect(bar.x() + 900, bar.y() + 90, 1800, 450));
 
         Ans[n] = new QLineEdit(this);
         Ans[n]->setObjectName(QStringLiteral("Ans%1").arg(n));
