@@ -28,6 +28,7 @@ void park(QWidget* widget)
 
 // The place a row writes into, and whether a tile of it is shown.
 struct Place {
+    QWidget* box;
     Picture* blank;
     std::array<Picture*, 10>* tiles;
 };
@@ -43,27 +44,17 @@ int shownDigit(const Place& place)
 
 void setUpPlace(const Place& place, int left)
 {
-    const QPoint at = twips::pos(left, TileTop);
-    place.blank->move(at);
-    for (Picture* tile : *place.tiles)
-        tile->move(at);
+    place.box->move(twips::pos(left, TileTop));
     place.blank->show();
     for (Picture* tile : *place.tiles)
         tile->hide();
+    place.box->show();
 }
 
-void showRow(std::array<PictureButton*, 10>& row, int top)
+void showRow(QWidget* box, int top)
 {
-    for (int digit = 0; digit <= 9; ++digit) {
-        row[digit]->move(twips::pos(digitLeft(digit), top));
-        row[digit]->show();
-    }
-}
-
-void hideRow(std::array<PictureButton*, 10>& row)
-{
-    for (PictureButton* button : row)
-        button->hide();
+    box->move(twips::pos(digitLeft(0), top));
+    box->show();
 }
 } // namespace
 
@@ -76,93 +67,104 @@ void MentalReview2::buildPad()
     OneBack = new Picture(this, QStringLiteral("OneBack"), QStringLiteral("review/back_ones"), {606, 56},
                           QStringLiteral("Ones"));
 
-    auto makeRow = [this](std::array<PictureButton*, 10>& row, char letter, const QString& place) {
+    auto makeRow = [this](QWidget*& box, std::array<PictureButton*, 10>& row, char letter, const QString& place) {
+        box = new QWidget(this);
+        box->setObjectName(QStringLiteral("Row") + QLatin1Char(letter));
+        box->setFixedSize(twips::px(digitLeft(9) - digitLeft(0)) + 45, 46);
         for (int digit = 0; digit <= 9; ++digit) {
             const QString name = QString::fromLatin1(DigitWords[digit]) + QLatin1Char(letter);
             const QString text = QString::number(digit);
-            row[digit] = new PictureButton(this, name, QStringLiteral("review/digit_tile"), {45, 46},
+            row[digit] = new PictureButton(box, name, QStringLiteral("review/digit_tile"), {45, 46},
                                            text + QStringLiteral(" ") + place, text);
+            row[digit]->move(twips::px(digitLeft(digit) - digitLeft(0)), 0);
             connect(row[digit], &QAbstractButton::clicked, this, [this, letter, digit] { Digit_Click(letter, digit); });
         }
+        park(box);
+        box->hide();
     };
-    makeRow(DigitC, 'C', QStringLiteral("hundreds"));
-    makeRow(DigitB, 'B', QStringLiteral("tens"));
-    makeRow(DigitA, 'A', QStringLiteral("ones"));
+    makeRow(RowBoxC, DigitC, 'C', QStringLiteral("hundreds"));
+    makeRow(RowBoxB, DigitB, 'B', QStringLiteral("tens"));
+    makeRow(RowBoxA, DigitA, 'A', QStringLiteral("ones"));
 
-    auto makePlace = [this](Picture*& blank, std::array<Picture*, 10>& tiles, const char* stem, const QString& picture,
-                            const QString& place) {
-        blank = new Picture(this, QString::fromLatin1(stem) + QStringLiteral("Blank"), picture, {86, 83},
+    auto makePlace = [this](QWidget*& box, Picture*& blank, std::array<Picture*, 10>& tiles, const char* stem,
+                            const QString& picture, const QString& place) {
+        box = new QWidget(this);
+        box->setObjectName(QString::fromLatin1(stem) + QStringLiteral("Place"));
+        box->setFixedSize(86, 83);
+        blank = new Picture(box, QString::fromLatin1(stem) + QStringLiteral("Blank"), picture, {86, 83},
                             place + QStringLiteral(": empty"), QString());
         for (int digit = 0; digit <= 9; ++digit) {
-            tiles[digit] = new Picture(this, QString::fromLatin1(stem) + QString::number(digit), picture, {86, 83},
+            tiles[digit] = new Picture(box, QString::fromLatin1(stem) + QString::number(digit), picture, {86, 83},
                                        place + QStringLiteral(": ") + QString::number(digit), QString::number(digit));
         }
+        park(box);
     };
-    makePlace(HundredBlank, Hundred, "Hundred", QStringLiteral("review/place_hundreds"), QStringLiteral("Hundreds"));
-    makePlace(TenBlank, Ten, "Ten", QStringLiteral("review/place_tens"), QStringLiteral("Tens"));
-    makePlace(OneBlank, One, "One", QStringLiteral("review/place_ones"), QStringLiteral("Ones"));
+    makePlace(HundredBox, HundredBlank, Hundred, "Hundred", QStringLiteral("review/place_hundreds"),
+              QStringLiteral("Hundreds"));
+    makePlace(TenBox, TenBlank, Ten, "Ten", QStringLiteral("review/place_tens"), QStringLiteral("Tens"));
+    makePlace(OneBox, OneBlank, One, "One", QStringLiteral("review/place_ones"), QStringLiteral("Ones"));
 }
 
 void MentalReview2::CheckNumCharactersONE()
 {
     if (RAnsTXT.size() != 1)
         return;
-    showRow(DigitA, RowTopA);
+    showRow(RowBoxA, RowTopA);
     OneBack->move(twips::pos(2160, 7120));
     OneBack->show();
-    setUpPlace({OneBlank, &One}, 6000);
+    setUpPlace({OneBox, OneBlank, &One}, 6000);
 }
 
 void MentalReview2::CheckNumCharactersTEN()
 {
     if (RAnsTXT.size() != 2)
         return;
-    showRow(DigitB, RowTopB);
-    showRow(DigitA, RowTopA);
+    showRow(RowBoxB, RowTopB);
+    showRow(RowBoxA, RowTopA);
     TenBack->move(twips::pos(2160, 6360));
     OneBack->move(twips::pos(2160, 7120));
     TenBack->show();
     OneBack->show();
-    setUpPlace({TenBlank, &Ten}, 5280);
-    setUpPlace({OneBlank, &One}, 6600);
+    setUpPlace({TenBox, TenBlank, &Ten}, 5280);
+    setUpPlace({OneBox, OneBlank, &One}, 6600);
 }
 
 void MentalReview2::CheckNumCharactersHUNDRED()
 {
     if (RAnsTXT.size() != 3)
         return;
-    showRow(DigitC, RowTopC);
-    showRow(DigitB, RowTopB);
-    showRow(DigitA, RowTopA);
+    showRow(RowBoxC, RowTopC);
+    showRow(RowBoxB, RowTopB);
+    showRow(RowBoxA, RowTopA);
     // The hundreds back carries all three row names; the other two only take their places.
     HundredBack->move(twips::pos(840, 5640));
     TenBack->move(twips::pos(2160, 6360));
     OneBack->move(twips::pos(2160, 7120));
     HundredBack->show();
-    setUpPlace({HundredBlank, &Hundred}, 4680);
-    setUpPlace({TenBlank, &Ten}, 6000);
-    setUpPlace({OneBlank, &One}, 7320);
+    setUpPlace({HundredBox, HundredBlank, &Hundred}, 4680);
+    setUpPlace({TenBox, TenBlank, &Ten}, 6000);
+    setUpPlace({OneBox, OneBlank, &One}, 7320);
 }
 
 void MentalReview2::HideOnes()
 {
     OneBack->hide();
-    hideRow(DigitA);
+    RowBoxA->hide();
 }
 
 void MentalReview2::HideTens()
 {
     TenBack->hide();
-    hideRow(DigitB);
-    hideRow(DigitA);
+    RowBoxB->hide();
+    RowBoxA->hide();
 }
 
 void MentalReview2::HideHundreds()
 {
     HundredBack->hide();
-    hideRow(DigitC);
-    hideRow(DigitB);
-    hideRow(DigitA);
+    RowBoxC->hide();
+    RowBoxB->hide();
+    RowBoxA->hide();
 }
 
 void MentalReview2::HidePositions()
@@ -170,10 +172,8 @@ void MentalReview2::HidePositions()
     for (QWidget* widget : std::initializer_list<QWidget*>{QBackground, GoBackButton, CheckAns, AnsTXT, EraseAns,
                                                            QuestionLBL, HowToDoLBL, HundredBack, TenBack, OneBack})
         park(widget);
-    for (auto* row : {&DigitA, &DigitB, &DigitC}) {
-        for (PictureButton* button : *row)
-            park(button);
-    }
+    for (QWidget* box : {RowBoxA, RowBoxB, RowBoxC, HundredBox, TenBox, OneBox})
+        park(box);
     for (Picture* blank : {HundredBlank, TenBlank, OneBlank})
         blank->hide();
     for (auto* tiles : {&Hundred, &Ten, &One}) {
@@ -200,15 +200,15 @@ void MentalReview2::ShowPositions()
 
 void MentalReview2::ClearPlaces()
 {
-    for (Picture* blank : {HundredBlank, TenBlank, OneBlank}) {
+    for (Picture* blank : {HundredBlank, TenBlank, OneBlank})
         blank->hide();
-        park(blank);
-    }
     for (auto* tiles : {&Hundred, &Ten, &One}) {
-        for (Picture* tile : *tiles) {
+        for (Picture* tile : *tiles)
             tile->hide();
-            park(tile);
-        }
+    }
+    for (QWidget* box : {HundredBox, TenBox, OneBox}) {
+        box->hide();
+        park(box);
     }
 }
 
@@ -245,8 +245,8 @@ void MentalReview2::EraseAns_Click()
 
 void MentalReview2::TranslateAns()
 {
-    AnsTXT->setText(practice::composeAnswer(AnsTXT->text(), shownDigit({HundredBlank, &Hundred}),
-                                            shownDigit({TenBlank, &Ten}), shownDigit({OneBlank, &One})));
+    AnsTXT->setText(practice::composeAnswer(AnsTXT->text(), shownDigit({HundredBox, HundredBlank, &Hundred}),
+                                            shownDigit({TenBox, TenBlank, &Ten}), shownDigit({OneBox, OneBlank, &One})));
 }
 
 void MentalReview2::AnsTXT_Change()

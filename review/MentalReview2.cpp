@@ -23,7 +23,7 @@ const int TargetTop[6] = {0, 1560, 960, 4080, 3960, 1560};
 const int ParkedLeft = 13680;
 
 // The question: white figures with a navy rim, so they read at a glance on the light and the
-// dark end of the panel alike. The outline is built once per question, not on every paint.
+// dark end of the panel alike. Drawn once per question and reused for every repaint.
 class QuestionLabel : public QLabel {
 public:
     using QLabel::QLabel;
@@ -31,27 +31,31 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        if (m_pathText != text() || m_pathFont != font()) {
-            m_path = QPainterPath();
-            m_path.addText(0, 0, font(), text());
-            m_pathText = text();
-            m_pathFont = font();
+        const qreal dpr = devicePixelRatioF();
+        if (m_drawnText != text() || m_drawnFont != font() || m_drawn.size() != size() * dpr) {
+            m_drawn = QPixmap(size() * dpr);
+            m_drawn.setDevicePixelRatio(dpr);
+            m_drawn.fill(Qt::transparent);
+            QPainterPath path;
+            path.addText(0, 0, font(), text());
+            const QFontMetricsF metrics(font());
+            QPainter painter(&m_drawn);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.translate(6, (height() + metrics.capHeight()) / 2.0);
+            painter.setPen(QPen(QColor(0x1B, 0x3A, 0x6B), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.drawPath(path);
+            painter.fillPath(path, Qt::white);
+            m_drawnText = text();
+            m_drawnFont = font();
         }
-        const QFontMetricsF metrics(font());
-        const qreal baseline = (height() + metrics.capHeight()) / 2.0;
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.translate(6, baseline);
-        painter.setPen(QPen(QColor(0x1B, 0x3A, 0x6B), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(m_path);
-        painter.fillPath(m_path, Qt::white);
+        painter.drawPixmap(0, 0, m_drawn);
     }
 
 private:
-    QPainterPath m_path;
-    QString m_pathText;
-    QFont m_pathFont;
+    QPixmap m_drawn;
+    QString m_drawnText;
+    QFont m_drawnFont;
 };
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, QSize sizePx,

@@ -178,6 +178,14 @@ public:
     void NineC_Click() { Digit_Click('C', 9); }
 
 private:
+    // Each digit row and each place's stack of tiles sits in a box of its own, so a row comes
+    // and goes, and a place moves, as one widget: a click then costs one show, not ten.
+    QWidget* RowBoxA = nullptr;
+    QWidget* RowBoxB = nullptr;
+    QWidget* RowBoxC = nullptr;
+    QWidget* HundredBox = nullptr;
+    QWidget* TenBox = nullptr;
+    QWidget* OneBox = nullptr;
     void buildPad();
     void setTargetsEnabled(bool enabled);
     void hideQuestionArea();

@@ -87,7 +87,7 @@ private slots:
                 PictureButton* button = (*rowList[r].second)[digit];
                 QCOMPARE(button->isVisible(), shown);
                 if (shown)
-                    QCOMPARE(button->pos(), QPoint(256 + 48 * digit, rowTop[r]));
+                    QCOMPARE(button->mapTo(w, QPoint()), QPoint(256 + 48 * digit, rowTop[r]));
             }
         }
         QCOMPARE(w->HundredBack->isVisible(), backs.contains(QLatin1Char('H')));
@@ -99,9 +99,9 @@ private slots:
             QCOMPARE(placeList[p].first->isVisible(), tileLefts[p] >= 0);
             if (tileLefts[p] < 0)
                 continue;
-            QCOMPARE(placeList[p].first->pos(), QPoint(tileLefts[p], 283));
+            QCOMPARE(placeList[p].first->mapTo(w, QPoint()), QPoint(tileLefts[p], 283));
             for (Picture* tile : *placeList[p].second)
-                QCOMPARE(tile->pos(), QPoint(tileLefts[p], 283));
+                QCOMPARE(tile->mapTo(w, QPoint()), QPoint(tileLefts[p], 283));
         }
     }
 
@@ -174,8 +174,8 @@ private slots:
         click(w, QStringLiteral("OneC"));
         check ? w->CheckAns_Click() : w->GoBackButton_Click();
         QCOMPARE(places(w), (QStringList{"-", "-", "-"}));
-        QCOMPARE(w->Hundred[1]->x(), 912);
-        QCOMPARE(w->OneBlank->x(), 912);
+        QCOMPARE(w->Hundred[1]->mapTo(w, QPoint()).x(), 912);
+        QCOMPARE(w->OneBlank->mapTo(w, QPoint()).x(), 912);
         for (auto* row : {&w->DigitA, &w->DigitB, &w->DigitC}) {
             for (PictureButton* button : *row)
                 QVERIFY(!button->isVisible());
