@@ -8,6 +8,7 @@
 #include "review/banks/FactString.h"
 
 #include <QFont>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -23,7 +24,8 @@ const int TargetTop[6] = {0, 1560, 960, 4080, 3960, 1560};
 const int ParkedLeft = 13680;
 
 // The question: white figures with a navy rim, so they read at a glance on the light and the
-// dark end of the panel alike. Drawn once per question and reused for every repaint.
+// dark end of the panel alike. Rimmed glyphs are costly to stroke, so each character is drawn
+// once and reused; a new question then only places a few ready pictures.
 class QuestionLabel : public QLabel {
 public:
     using QLabel::QLabel;
@@ -31,31 +33,50 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        const qreal dpr = devicePixelRatioF();
-        if (m_drawnText != text() || m_drawnFont != font() || m_drawn.size() != size() * dpr) {
-            m_drawn = QPixmap(size() * dpr);
-            m_drawn.setDevicePixelRatio(dpr);
-            m_drawn.fill(Qt::transparent);
-            QPainterPath path;
-            path.addText(0, 0, font(), text());
-            const QFontMetricsF metrics(font());
-            QPainter painter(&m_drawn);
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.translate(6, (height() + metrics.capHeight()) / 2.0);
-            painter.setPen(QPen(QColor(0x1B, 0x3A, 0x6B), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            painter.drawPath(path);
-            painter.fillPath(path, Qt::white);
-            m_drawnText = text();
-            m_drawnFont = font();
-        }
+        const QFontMetricsF metrics(font());
+        const qreal baseline = (height() + metrics.capHeight()) / 2.0;
         QPainter painter(this);
-        painter.drawPixmap(0, 0, m_drawn);
+        qreal x = 6;
+        for (QChar character : text()) {
+            if (!character.isSpace()) {
+                const QPixmap& glyph = glyphFor(character, metrics);
+                painter.drawPixmap(QPointF(x - Margin, baseline - metrics.ascent() - Margin), glyph);
+            }
+            x += metrics.horizontalAdvance(character);
+        }
     }
 
 private:
-    QPixmap m_drawn;
-    QString m_drawnText;
-    QFont m_drawnFont;
+    static constexpr int Margin = 6;
+
+    const QPixmap& glyphFor(QChar character, const QFontMetricsF& metrics)
+    {
+        const qreal dpr = devicePixelRatioF();
+        if (m_glyphFont != font() || m_glyphDpr != dpr) {
+            m_glyphs.clear();
+            m_glyphFont = font();
+            m_glyphDpr = dpr;
+        }
+        auto found = m_glyphs.find(character);
+        if (found != m_glyphs.end())
+            return *found;
+        const QSizeF size(metrics.horizontalAdvance(character) + 2 * Margin, metrics.height() + 2 * Margin);
+        QPixmap glyph((size * dpr).toSize());
+        glyph.setDevicePixelRatio(dpr);
+        glyph.fill(Qt::transparent);
+        QPainterPath path;
+        path.addText(Margin, Margin + metrics.ascent(), font(), QString(character));
+        QPainter painter(&glyph);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0x1B, 0x3A, 0x6B), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(path);
+        painter.fillPath(path, Qt::white);
+        return *m_glyphs.insert(character, glyph);
+    }
+
+    QHash<QChar, QPixmap> m_glyphs;
+    QFont m_glyphFont;
+    qreal m_glyphDpr = 0;
 };
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, QSize sizePx,
