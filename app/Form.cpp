@@ -8,13 +8,16 @@
 #include <QTimer>
 
 Form::Form(const char* kind, const QString& caption, QSize clientPx, const QString& background)
-    : m_kind(QString::fromLatin1(kind)), m_background(background)
+    : m_kind(QString::fromLatin1(kind)), m_background(background, {})
 {
     setObjectName(m_kind);
     setWindowTitle(caption);
     setFixedSize(clientPx);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    if (background.isEmpty()) {
+    if (!background.isEmpty()) {
+        // The background picture covers the whole client area.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    } else {
         QPalette pal = palette();
         pal.setColor(QPalette::Window, Qt::white);
         pal.setColor(QPalette::WindowText, Qt::black);
@@ -42,8 +45,8 @@ void Form::closeEvent(QCloseEvent* event)
 
 void Form::paintEvent(QPaintEvent*)
 {
-    if (m_background.isEmpty())
+    if (m_background.picture().isEmpty())
         return;
     QPainter painter(this);
-    Pictures::paint(painter, rect(), m_background);
+    m_background.paint(painter, rect());
 }

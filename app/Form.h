@@ -1,7 +1,9 @@
 #pragma once
 // Base of every window: knows its kind, its client size and its load handler.
-#include <QWidget>
+#include "app/Pictures.h"
+
 #include <QString>
+#include <QWidget>
 
 class QTimer;
 
@@ -13,7 +15,7 @@ public:
     Form(const char* kind, const QString& caption, QSize clientPx, const QString& background = {});
 
     QString kind() const { return m_kind; }
-    QString background() const { return m_background; }
+    QString background() const { return m_background.picture(); }
 
     // Runs once when the window is created, whether it is shown or only touched.
     virtual void Form_Load() {}
@@ -26,5 +28,5 @@ protected:
 
 private:
     QString m_kind;
-    QString m_background;
+    PictureFace m_background;
 };

@@ -108,6 +108,21 @@ QPixmap pixmap(const QString& name, QSize size, qreal dpr, const QString& text)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         paintVector(painter, QRectF(QPointF(0, 0), QSizeF(size)), name, text);
     }
+    // A picture without see-through pixels (a window background) is drawn by plain copying.
+    const QImage image = drawn.toImage();
+    bool opaque = true;
+    for (int y = 0; y < image.height() && opaque; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(line[x]) != 255) {
+                opaque = false;
+                break;
+            }
+    }
+    if (opaque && !image.isNull()) {
+        drawn = QPixmap::fromImage(image.convertToFormat(QImage::Format_RGB32));
+        drawn.setDevicePixelRatio(dpr);
+    }
     QPixmapCache::insert(key, drawn);
     return drawn;
 }
@@ -124,9 +139,39 @@ void paint(QPainter& painter, const QRect& target, const QString& name, const QS
 
 } // namespace Pictures
 
+bool PictureFace::setPicture(const QString& picture)
+{
+    if (picture == m_picture)
+        return false;
+    m_picture = picture;
+    m_drawn = QPixmap();
+    return true;
+}
+
+bool PictureFace::setText(const QString& text)
+{
+    if (text == m_text)
+        return false;
+    m_text = text;
+    m_drawn = QPixmap();
+    return true;
+}
+
+void PictureFace::paint(QPainter& painter, const QRect& target)
+{
+    if (isPrintDevice(painter)) {
+        paintVector(painter, target, m_picture, m_text);
+        return;
+    }
+    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    if (m_drawn.isNull() || m_drawn.devicePixelRatio() != dpr || m_drawn.deviceIndependentSize() != QSizeF(target.size()))
+        m_drawn = Pictures::pixmap(m_picture, target.size(), dpr, m_text);
+    painter.drawPixmap(target.topLeft(), m_drawn);
+}
+
 Picture::Picture(QWidget* parent, const QString& objectName, const QString& picture, QSize sizePx,
                  const QString& words, const QString& templateText)
-    : QWidget(parent), m_picture(picture), m_text(templateText)
+    : QWidget(parent), m_face(picture, templateText)
 {
     setObjectName(objectName);
     setFixedSize(sizePx);
@@ -134,31 +179,15 @@ Picture::Picture(QWidget* parent, const QString& objectName, const QString& pict
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Picture::setPicture(const QString& picture)
-{
-    if (picture == m_picture)
-        return;
-    m_picture = picture;
-    update();
-}
-
-void Picture::setTemplateText(const QString& text)
-{
-    if (text == m_text)
-        return;
-    m_text = text;
-    update();
-}
-
 void Picture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    Pictures::paint(painter, rect(), m_picture, m_text);
+    m_face.paint(painter, rect());
 }
 
 PictureButton::PictureButton(QWidget* parent, const QString& objectName, const QString& picture,
                              QSize sizePx, const QString& words, const QString& templateText)
-    : QAbstractButton(parent), m_picture(picture), m_text(templateText)
+    : QAbstractButton(parent), m_face(picture, templateText)
 {
     setObjectName(objectName);
     setFixedSize(sizePx);
@@ -169,29 +198,13 @@ PictureButton::PictureButton(QWidget* parent, const QString& objectName, const Q
     setCursor(Qt::PointingHandCursor);
 }
 
-void PictureButton::setPicture(const QString& picture)
-{
-    if (picture == m_picture)
-        return;
-    m_picture = picture;
-    update();
-}
-
-void PictureButton::setTemplateText(const QString& text)
-{
-    if (text == m_text)
-        return;
-    m_text = text;
-    update();
-}
-
 void PictureButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     QRect target = rect();
     if (isDown())
         target.translate(1, 2);
-    Pictures::paint(painter, target, m_picture, m_text);
+    m_face.paint(painter, target);
     if (hasFocus() && !isPrintDevice(painter)) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(QColor(0xFF, 0xD2, 0x3F), 3, Qt::DashLine));
@@ -207,4 +220,12 @@ void PictureButton::keyPressEvent(QKeyEvent* event)
         return;
     }
     QAbstractButton::keyPressEvent(event);
+}
+
+void PictureButton::changeEvent(QEvent* event)
+{
+    // A picture button looks the same enabled or not; repainting it then would only cost time.
+    if (event->type() == QEvent::EnabledChange)
+        return;
+    QAbstractButton::changeEvent(event);
 }

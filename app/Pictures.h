@@ -16,6 +16,25 @@ QPixmap pixmap(const QString& name, QSize size, qreal dpr, const QString& text =
 void paint(QPainter& painter, const QRect& target, const QString& name, const QString& text = {});
 }
 
+// What a picture widget shows: a picture name and the text for its template, drawn once for the
+// widget's size and kept until either changes.
+class PictureFace {
+public:
+    PictureFace(const QString& picture, const QString& text) : m_picture(picture), m_text(text) {}
+
+    const QString& picture() const { return m_picture; }
+    const QString& text() const { return m_text; }
+    // Each returns whether the face changed.
+    bool setPicture(const QString& picture);
+    bool setText(const QString& text);
+    void paint(QPainter& painter, const QRect& target);
+
+private:
+    QString m_picture;
+    QString m_text;
+    QPixmap m_drawn;
+};
+
 // A picture that does not react to clicks.
 class Picture : public QWidget {
     Q_OBJECT
@@ -24,17 +43,16 @@ public:
     Picture(QWidget* parent, const QString& objectName, const QString& picture, QSize sizePx,
             const QString& words = {}, const QString& templateText = {});
 
-    QString picture() const { return m_picture; }
-    void setPicture(const QString& picture);
-    QString templateText() const { return m_text; }
-    void setTemplateText(const QString& text);
+    QString picture() const { return m_face.picture(); }
+    void setPicture(const QString& picture) { if (m_face.setPicture(picture)) update(); }
+    QString templateText() const { return m_face.text(); }
+    void setTemplateText(const QString& text) { if (m_face.setText(text)) update(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString m_picture;
-    QString m_text;
+    PictureFace m_face;
 };
 
 // A picture that reacts to one click, takes the focus with Tab and is pressed with Space or Enter.
@@ -44,16 +62,16 @@ public:
     PictureButton(QWidget* parent, const QString& objectName, const QString& picture, QSize sizePx,
                   const QString& words, const QString& templateText = {});
 
-    QString picture() const { return m_picture; }
-    void setPicture(const QString& picture);
-    QString templateText() const { return m_text; }
-    void setTemplateText(const QString& text);
+    QString picture() const { return m_face.picture(); }
+    void setPicture(const QString& picture) { if (m_face.setPicture(picture)) update(); }
+    QString templateText() const { return m_face.text(); }
+    void setTemplateText(const QString& text) { if (m_face.setText(text)) update(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    QString m_picture;
-    QString m_text;
+    PictureFace m_face;
 };
