@@ -3,6 +3,7 @@
 #include <QCache>
 #include <QFile>
 #include <QHash>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPaintEngine>
 #include <QPainter>
@@ -205,7 +206,7 @@ void PictureButton::paintEvent(QPaintEvent*)
     if (isDown())
         target.translate(1, 2);
     m_face.paint(painter, target);
-    if (hasFocus() && !isPrintDevice(painter)) {
+    if (hasFocus() && m_showFocus && !isPrintDevice(painter)) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(QColor(0xFF, 0xD2, 0x3F), 3, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
@@ -228,4 +229,10 @@ void PictureButton::changeEvent(QEvent* event)
     if (event->type() == QEvent::EnabledChange)
         return;
     QAbstractButton::changeEvent(event);
+}
+
+void PictureButton::focusInEvent(QFocusEvent* event)
+{
+    m_showFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    QAbstractButton::focusInEvent(event);
 }

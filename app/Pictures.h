@@ -71,7 +71,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     PictureFace m_face;
+    bool m_showFocus = false; // only focus reached with the keyboard is drawn
 };
