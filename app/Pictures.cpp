@@ -100,18 +100,17 @@ QPixmap pixmap(const QString& name, QSize size, qreal dpr, const QString& text)
     QPixmap cached;
     if (QPixmapCache::find(key, &cached))
         return cached;
-    QPixmap drawn(size * dpr);
-    drawn.setDevicePixelRatio(dpr);
-    drawn.fill(Qt::transparent);
+    QImage image(size * dpr, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::transparent);
     {
-        QPainter painter(&drawn);
+        QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         paintVector(painter, QRectF(QPointF(0, 0), QSizeF(size)), name, text);
     }
     // A picture without see-through pixels (a window background) is drawn by plain copying.
-    const QImage image = drawn.toImage();
-    bool opaque = true;
+    bool opaque = !image.isNull();
     for (int y = 0; y < image.height() && opaque; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x)
@@ -120,10 +119,9 @@ QPixmap pixmap(const QString& name, QSize size, qreal dpr, const QString& text)
                 break;
             }
     }
-    if (opaque && !image.isNull()) {
-        drawn = QPixmap::fromImage(image.convertToFormat(QImage::Format_RGB32));
-        drawn.setDevicePixelRatio(dpr);
-    }
+    if (opaque)
+        image.convertTo(QImage::Format_RGB32);
+    const QPixmap drawn = QPixmap::fromImage(std::move(image));
     QPixmapCache::insert(key, drawn);
     return drawn;
 }
