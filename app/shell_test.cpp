@@ -1,4 +1,5 @@
 // The window operations, the main menu, the sound cues and printing.
+#include "app/FormsTesting.h"
 #include "app/AppFolder.h"
 #include "app/Clock.h"
 #include "app/Forms.h"
@@ -41,26 +42,14 @@ public:
     QTimer* timer;
 };
 
-void closeAll()
-{
-    Forms::unloadAllForms(nullptr);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
-QStringList openKinds()
-{
-    QStringList kinds;
-    for (Form* form : Forms::openForms())
-        kinds << form->kind();
-    return kinds;
-}
 
 } // namespace
 
 class ShellTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { closeAll(); }
+    void cleanup() { FormsTesting::closeAll(); }
 
     void touchingCreatesHiddenAndLoadsOnce()
     {
@@ -103,7 +92,7 @@ private slots:
         for (Form* form : Forms::openForms())
             connect(form, &QObject::destroyed, this, [closedOrder, kind = form->kind()] { *closedOrder << kind; });
         Forms::unloadAllForms(Forms::find(QStringLiteral("About")));
-        QCOMPARE(openKinds(), QStringList{QStringLiteral("About")});
+        QCOMPARE(FormsTesting::openKinds(), QStringList{QStringLiteral("About")});
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(*closedOrder, (QStringList{QStringLiteral("Main"), QStringLiteral("Probe")}));
     }
@@ -112,7 +101,7 @@ private slots:
     {
         Main* main = Forms::show<Main>();
         Forms::unloadAllForms(main);
-        QCOMPARE(openKinds(), QStringList{QStringLiteral("Main")});
+        QCOMPARE(FormsTesting::openKinds(), QStringList{QStringLiteral("Main")});
     }
 
     void lastWindowClosedEndsTheProgramOnlyWhenNoneIsLeft()
@@ -122,7 +111,7 @@ private slots:
         Main* main = Forms::show<Main>();
         Forms::show<About>();
         main->ExitButton_Click();
-        QCOMPARE(openKinds(), QStringList());
+        QCOMPARE(FormsTesting::openKinds(), QStringList());
         QTRY_COMPARE(ended, 1);
 
         // A handler that closes the last window and opens the next one does not end the program.
@@ -182,7 +171,7 @@ private slots:
         QVERIFY(opened->isVisible());
         QCOMPARE(opened->windowTitle(), caption);
         QTest::mouseClick(pressed, Qt::LeftButton);
-        QCOMPARE(openKinds(), (QStringList{QStringLiteral("Main"), kind}));
+        QCOMPARE(FormsTesting::openKinds(), (QStringList{QStringLiteral("Main"), kind}));
         QCOMPARE(Forms::find(kind), opened);
     }
 
@@ -302,7 +291,7 @@ private slots:
         QVERIFY(saved.saved);
         QVERIFY(Forms::isOpen<SaveComplete>());
         QVERIFY(!Forms::isOpen<SaveFailed>());
-        closeAll();
+        FormsTesting::closeAll();
 
         // The results folder cannot be made: a file stands where it should be.
         QVERIFY(QDir(AppFolder::resultsFolder()).removeRecursively());

@@ -1,5 +1,6 @@
 // The progress monitor and the two level-change windows, driven through real levels: set-up,
 // practice, the offer, and going on or staying.
+#include "app/FormsTesting.h"
 #include "app/AppFolder.h"
 #include "app/Forms.h"
 #include "app/SoundCue.h"
@@ -86,8 +87,7 @@ private slots:
     void init() { recorder.cues.clear(); }
     void cleanup()
     {
-        Forms::unloadAllForms(nullptr);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        FormsTesting::closeAll();
     }
     void cleanupTestCase() { Sound::setBackend(nullptr); }
 

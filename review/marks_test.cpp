@@ -1,4 +1,5 @@
 // The end of a level and the marks report: what it shows, where, and how it prints.
+#include "app/FormsTesting.h"
 #include "app/AppFolder.h"
 #include "app/Clock.h"
 #include "app/Forms.h"
@@ -74,8 +75,7 @@ private slots:
     void cleanup()
     {
         Printing::setPrinterFactory({});
-        Forms::unloadAllForms(nullptr);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        FormsTesting::closeAll();
     }
     void cleanupTestCase()
     {

@@ -1,4 +1,5 @@
 // The place-value pad: layouts by answer length, composing the answer, the answer field's filter.
+#include "app/FormsTesting.h"
 #include "app/Forms.h"
 #include "app/SoundCue.h"
 #include "review/MentalReview2.h"
@@ -56,8 +57,7 @@ private slots:
     }
     void cleanup()
     {
-        Forms::unloadAllForms(nullptr);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        FormsTesting::closeAll();
         Sound::setBackend(nullptr);
     }
 

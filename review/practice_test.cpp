@@ -1,4 +1,5 @@
 // The practice loop: presenting, judging, the feedback pause, going back, and a whole level.
+#include "app/FormsTesting.h"
 #include "app/Forms.h"
 #include "app/SoundCue.h"
 #include "app/notices/AreYouSure.h"
@@ -98,8 +99,7 @@ private slots:
     }
     void cleanup()
     {
-        Forms::unloadAllForms(nullptr);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        FormsTesting::closeAll();
         Sound::setBackend(nullptr);
         practice::setSeedSource({});
     }
@@ -449,8 +449,7 @@ private slots:
             std::sort(expected.begin(), expected.end());
             QCOMPARE(sortedAsked, expected);
             questions = asked;
-            Forms::unloadAllForms(nullptr);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            FormsTesting::closeAll();
         };
         QStringList first, second;
         playLevel(first);

@@ -1,4 +1,5 @@
 // The review results file: its name, both layouts byte for byte, and saving from the marks report.
+#include "app/FormsTesting.h"
 #include "app/AppFolder.h"
 #include "app/Forms.h"
 #include "app/SoundCue.h"
@@ -136,13 +137,6 @@ QByteArray readAll(const QString& path)
     return file.readAll();
 }
 
-QStringList openKinds()
-{
-    QStringList kinds;
-    for (Form* form : Forms::openForms())
-        kinds << form->kind();
-    return kinds;
-}
 
 } // namespace
 
@@ -192,8 +186,7 @@ private slots:
     void init() { QDir(results()).removeRecursively(); }
     void cleanup()
     {
-        Forms::unloadAllForms(nullptr);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        FormsTesting::closeAll();
     }
     void cleanupTestCase() { Sound::setBackend(nullptr); }
 
@@ -262,7 +255,7 @@ private slots:
         // A report that was never filled from a level has nothing to save.
         Forms::show<LVLMarks>()->SaveResults_Click();
         QVERIFY(!QDir(results()).exists());
-        QCOMPARE(openKinds(), QStringList{QStringLiteral("LVLMarks")});
+        QCOMPARE(FormsTesting::openKinds(), QStringList{QStringLiteral("LVLMarks")});
     }
 
     // The name is made safe for the file name only; the file itself keeps it as typed.

@@ -1,4 +1,5 @@
 // The review set-up: the choosing rules, the name, and what the start step hands to practice.
+#include "app/FormsTesting.h"
 #include "app/Forms.h"
 #include "app/SoundCue.h"
 #include "app/notices/NoFacts.h"
@@ -102,8 +103,7 @@ private slots:
     }
     void cleanup()
     {
-        Forms::unloadAllForms(nullptr);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        FormsTesting::closeAll();
         Sound::setBackend(nullptr);
         practice::setSeedSource({});
     }
@@ -340,8 +340,7 @@ private slots:
             clickChoice(setup, QStringLiteral("sub"));
             setup->STARTButton_Click();
             const QStringList pool = Forms::get<MentalReview2>()->QList;
-            Forms::unloadAllForms(nullptr);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            FormsTesting::closeAll();
             return pool;
         };
         const QStringList first = startOnce();

@@ -1,4 +1,5 @@
 // The test introduction: the rules page by its schedule, the name entry and the ways out.
+#include "app/FormsTesting.h"
 #include "app/Forms.h"
 #include "app/Main.h"
 #include "app/SoundCue.h"
@@ -50,8 +51,7 @@ private slots:
     void init() { Sound::setBackend(&recorder); }
     void cleanup()
     {
-        Forms::unloadAllForms(nullptr);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        FormsTesting::closeAll();
         Sound::setBackend(nullptr);
     }
 

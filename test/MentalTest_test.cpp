@@ -1,5 +1,6 @@
 // The timed test window: the pop-in and the clock driven tick by tick, Done, the time-out, and
 // the hand-over to the results window with its marking.
+#include "app/FormsTesting.h"
 #include "app/Clock.h"
 #include "app/Forms.h"
 #include "app/SoundCue.h"
@@ -94,8 +95,7 @@ private slots:
     }
     void cleanup()
     {
-        Forms::unloadAllForms(nullptr);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        FormsTesting::closeAll();
         Sound::setBackend(nullptr);
         Clock::setSource({});
     }

@@ -1,4 +1,5 @@
 // The results window: its date and time texts, printing, and the results file on disk.
+#include "app/FormsTesting.h"
 #include "app/AppFolder.h"
 #include "app/Clock.h"
 #include "app/Forms.h"
@@ -67,8 +68,7 @@ private slots:
     }
     void cleanup()
     {
-        Forms::unloadAllForms(nullptr);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        FormsTesting::closeAll();
         Sound::setBackend(nullptr);
         Clock::setSource({});
         AppFolder::setPath({});

@@ -1,4 +1,5 @@
 // The notices: their places, their sounds and what their buttons do.
+#include "app/FormsTesting.h"
 #include "app/Forms.h"
 #include "app/Main.h"
 #include "app/SoundCue.h"
@@ -18,8 +19,7 @@ private slots:
     void init() { Sound::setBackend(&recorder); recorder.cues.clear(); }
     void cleanup()
     {
-        Forms::unloadAllForms(nullptr);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        FormsTesting::closeAll();
         Sound::setBackend(nullptr);
     }
 
