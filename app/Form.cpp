@@ -2,6 +2,7 @@
 
 #include "app/Forms.h"
 #include "app/Pictures.h"
+#include "app/Twips.h"
 
 #include <QCloseEvent>
 #include <QPainter>
@@ -33,6 +34,23 @@ QTimer* Form::makeTimer(const char* name, int intervalMs)
     timer->setInterval(intervalMs);
     timer->setTimerType(Qt::PreciseTimer);
     return timer;
+}
+
+PictureButton* Form::addButton(const char* name, const QString& picture, QSize sizePx, const QString& words,
+                              int left, int top, std::function<void()> handler)
+{
+    auto* button = new PictureButton(this, QString::fromLatin1(name), picture, sizePx, words);
+    button->move(twips::pos(left, top));
+    connect(button, &QAbstractButton::clicked, this, [handler = std::move(handler)] { handler(); });
+    return button;
+}
+
+Picture* Form::addPicture(const char* name, const QString& picture, QSize sizePx, const QString& words, int left,
+                          int top)
+{
+    auto* shown = new Picture(this, QString::fromLatin1(name), picture, sizePx, words);
+    shown->move(twips::pos(left, top));
+    return shown;
 }
 
 void Form::closeEvent(QCloseEvent* event)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QTimer;
 
 class Form : public QWidget {
@@ -23,6 +25,18 @@ public:
 protected:
     // A timer named as the window calls it, owned by the window so closing it stops the timer.
     QTimer* makeTimer(const char* name, int intervalMs);
+    // A picture button or a picture at a place given in twips; `words` are what it says.
+    PictureButton* addButton(const char* name, const QString& picture, QSize sizePx, const QString& words,
+                             int left, int top, std::function<void()> handler);
+    template <class W>
+    PictureButton* addButton(const char* name, const QString& picture, QSize sizePx, const QString& words,
+                             int left, int top, void (W::*handler)())
+    {
+        return addButton(name, picture, sizePx, words, left, top,
+                         [this, handler] { (static_cast<W*>(this)->*handler)(); });
+    }
+    Picture* addPicture(const char* name, const QString& picture, QSize sizePx, const QString& words,
+                        int left, int top);
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

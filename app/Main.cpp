@@ -32,15 +32,6 @@ Main::Main()
                           QStringLiteral("About this program"), 8160, 4560, &Main::AboutButton_Click);
 }
 
-PictureButton* Main::addButton(const char* name, const QString& picture, QSize sizePx, const QString& words,
-                               int left, int top, void (Main::*handler)())
-{
-    auto* button = new PictureButton(this, QString::fromLatin1(name), picture, sizePx, words);
-    button->move(twips::pos(left, top));
-    connect(button, &QAbstractButton::clicked, this, handler);
-    return button;
-}
-
 void Main::Start_Click()
 {
     Forms::show<MentalIntro>();

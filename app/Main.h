@@ -26,7 +26,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    PictureButton* addButton(const char* name, const QString& picture, QSize sizePx, const QString& words,
-                             int left, int top, void (Main::*handler)());
     bool m_painted = false;
 };

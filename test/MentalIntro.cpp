@@ -154,15 +154,6 @@ MentalIntro::MentalIntro()
     connect(ScrollTime, &QTimer::timeout, this, &MentalIntro::ScrollTime_Timer);
 }
 
-PictureButton* MentalIntro::addButton(const char* name, const QString& picture, QSize sizePx, const QString& words,
-                                      int left, int top, void (MentalIntro::*handler)())
-{
-    auto* button = new PictureButton(this, QString::fromLatin1(name), picture, sizePx, words);
-    button->move(twips::pos(left, top));
-    connect(button, &QAbstractButton::clicked, this, handler);
-    return button;
-}
-
 void MentalIntro::Form_Load()
 {
     for (QWidget* w : {static_cast<QWidget*>(Purple), static_cast<QWidget*>(Green), static_cast<QWidget*>(Yellow),

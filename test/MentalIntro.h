@@ -40,6 +40,4 @@ public:
 
 private:
     void showPage(int page);
-    PictureButton* addButton(const char* name, const QString& picture, QSize sizePx, const QString& words,
-                             int left, int top, void (MentalIntro::*handler)());
 };

@@ -4,7 +4,7 @@
 #include "app/WebPage.h"
 
 About::About()
-    : Notice(Kind, QStringLiteral("About Kelbo Radezo Ruda Brightway"), {670, 460}, QStringLiteral("notices/about_background"))
+    : Form(Kind, QStringLiteral("About Kelbo Radezo Ruda Brightway"), {670, 460}, QStringLiteral("notices/about_background"))
 {
     setAccessibleDescription(QStringLiteral(
         "About. This program is meant to help pupils learn mathematics. It is based on curriculum outcomes and "

@@ -1,8 +1,8 @@
 #pragma once
 // What the program is for, its version and the way to the maker's web page.
-#include "app/notices/Notice.h"
+#include "app/Form.h"
 
-class About : public Notice {
+class About : public Form {
     Q_OBJECT
 public:
     static constexpr const char* Kind = "About";

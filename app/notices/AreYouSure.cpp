@@ -5,7 +5,7 @@
 #include "app/SoundCue.h"
 
 AreYouSure::AreYouSure()
-    : Notice(Kind, QStringLiteral("Are You Sure You Want To Quit?"), {480, 284}, QStringLiteral("notices/areyousure_background"))
+    : Form(Kind, QStringLiteral("Are You Sure You Want To Quit?"), {480, 284}, QStringLiteral("notices/areyousure_background"))
 {
     setAccessibleDescription(QStringLiteral("Are you sure you want to quit?"));
     NoButton = addButton("NoButton", QStringLiteral("notices/no_button"), {126, 88}, QStringLiteral("No"),

@@ -1,8 +1,8 @@
 #pragma once
 // Asks before leaving the practice for the main menu.
-#include "app/notices/Notice.h"
+#include "app/Form.h"
 
-class AreYouSure : public Notice {
+class AreYouSure : public Form {
     Q_OBJECT
 public:
     static constexpr const char* Kind = "AreYouSure";

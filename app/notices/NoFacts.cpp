@@ -4,7 +4,7 @@
 #include "app/SoundCue.h"
 
 NoFacts::NoFacts()
-    : Notice(Kind, QStringLiteral("Please Choose The Math Facts"), {548, 354}, QStringLiteral("notices/nofacts_background"))
+    : Form(Kind, QStringLiteral("Please Choose The Math Facts"), {548, 354}, QStringLiteral("notices/nofacts_background"))
 {
     setAccessibleDescription(QStringLiteral("Uh Oh! It looks like you forgot to choose the math facts you want to work on. Press OK to go back and choose."));
     OkButton = addButton("OkButton", QStringLiteral("notices/ok_button"), {155, 60}, QStringLiteral("OK"),

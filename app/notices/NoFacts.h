@@ -1,8 +1,8 @@
 #pragma once
 // Reminds the pupil to choose the operations before starting the review.
-#include "app/notices/Notice.h"
+#include "app/Form.h"
 
-class NoFacts : public Notice {
+class NoFacts : public Form {
     Q_OBJECT
 public:
     static constexpr const char* Kind = "NoFacts";

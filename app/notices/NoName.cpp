@@ -6,7 +6,7 @@
 #include <QLineEdit>
 
 NoName::NoName()
-    : Notice(Kind, QStringLiteral("No Name Entered"), {517, 382}, QStringLiteral("notices/noname_background"))
+    : Form(Kind, QStringLiteral("No Name Entered"), {517, 382}, QStringLiteral("notices/noname_background"))
 {
     setAccessibleDescription(QStringLiteral("Whoops? No name was entered. What would you like to do?"));
     ClassPlayButton = addButton("ClassPlayButton", QStringLiteral("notices/class_play_button"), {448, 88},

@@ -1,8 +1,8 @@
 #pragma once
 // Asks a pupil who gave no name to go back or to play as a class.
-#include "app/notices/Notice.h"
+#include "app/Form.h"
 
-class NoName : public Notice {
+class NoName : public Form {
     Q_OBJECT
 public:
     static constexpr const char* Kind = "NoName";

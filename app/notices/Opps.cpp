@@ -2,7 +2,7 @@
 
 #include "app/Forms.h"
 
-Opps::Opps() : Notice(Kind, QStringLiteral("Whoops"), {450, 301}, QStringLiteral("notices/opps_background"))
+Opps::Opps() : Form(Kind, QStringLiteral("Whoops"), {450, 301}, QStringLiteral("notices/opps_background"))
 {
     setAccessibleDescription(QStringLiteral("Whoops! Some of the questions are still unanswered. There is still time to answer them!"));
     GoBackButton = addButton("GoBackButton", QStringLiteral("notices/go_back_button"), {126, 88},

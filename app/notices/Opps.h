@@ -1,8 +1,8 @@
 #pragma once
 // Tells the pupil that some answer boxes are still empty.
-#include "app/notices/Notice.h"
+#include "app/Form.h"
 
-class Opps : public Notice {
+class Opps : public Form {
     Q_OBJECT
 public:
     static constexpr const char* Kind = "Opps";

@@ -2,7 +2,7 @@
 
 #include "app/Forms.h"
 
-PrintFailed::PrintFailed() : Notice(Kind, QStringLiteral("Not Printed"), {517, 382}, QStringLiteral("notices/printfailed_background"))
+PrintFailed::PrintFailed() : Form(Kind, QStringLiteral("Not Printed"), {517, 382}, QStringLiteral("notices/printfailed_background"))
 {
     setAccessibleDescription(QStringLiteral("Not Printed. Sorry! The page could not be printed. Please tell your teacher."));
     OkButton = addButton("OkButton", QStringLiteral("notices/ok_button"), {155, 60}, QStringLiteral("OK"),

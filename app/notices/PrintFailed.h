@@ -1,8 +1,8 @@
 #pragma once
 // Tells the pupil that the page could not be printed.
-#include "app/notices/Notice.h"
+#include "app/Form.h"
 
-class PrintFailed : public Notice {
+class PrintFailed : public Form {
     Q_OBJECT
 public:
     static constexpr const char* Kind = "PrintFailed";

@@ -7,7 +7,7 @@
 #include <QLabel>
 
 PrintedToFile::PrintedToFile()
-    : Notice(Kind, QStringLiteral("Saved As A File"), {517, 382}, QStringLiteral("notices/printedtofile_background"))
+    : Form(Kind, QStringLiteral("Saved As A File"), {517, 382}, QStringLiteral("notices/printedtofile_background"))
 {
     setAccessibleDescription(QStringLiteral("No printer was found, so the page was saved as a PDF file in the results folder."));
     FileLBL = new QLabel(this);

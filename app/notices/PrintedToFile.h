@@ -1,10 +1,10 @@
 #pragma once
 // Tells where the page went when no printer was found.
-#include "app/notices/Notice.h"
+#include "app/Form.h"
 
 class QLabel;
 
-class PrintedToFile : public Notice {
+class PrintedToFile : public Form {
     Q_OBJECT
 public:
     static constexpr const char* Kind = "PrintedToFile";

@@ -1,8 +1,8 @@
 #pragma once
 // Confirms that a results file was written.
-#include "app/notices/Notice.h"
+#include "app/Form.h"
 
-class SaveComplete : public Notice {
+class SaveComplete : public Form {
     Q_OBJECT
 public:
     static constexpr const char* Kind = "SaveComplete";

@@ -1,8 +1,8 @@
 #pragma once
 // Tells the pupil that a results file could not be written, so nobody believes it was.
-#include "app/notices/Notice.h"
+#include "app/Form.h"
 
-class SaveFailed : public Notice {
+class SaveFailed : public Form {
     Q_OBJECT
 public:
     static constexpr const char* Kind = "SaveFailed";
