@@ -376,18 +376,16 @@ void MentalReview2::CorrectReset()
 
 void MentalReview2::CorrectTimer_Timer()
 {
-    TimeCount = practice::addToCount(TimeCount, -1);
-    AnsTXT->hide();
-    if (TimeCount == QStringLiteral("0")) {
-        CorrectReset();
-        TimeCount = QStringLiteral("2");
-        hideQuestionArea();
-        setTargetsEnabled(true);
-        CorrectTimer->stop();
-    }
+    feedbackStep(CorrectTimer);
 }
 
 void MentalReview2::WrongTimer_Timer()
+{
+    feedbackStep(WrongTimer);
+}
+
+// Both feedback timers count the same pause down; the one that runs ends it.
+void MentalReview2::feedbackStep(QTimer* feedbackTimer)
 {
     TimeCount = practice::addToCount(TimeCount, -1);
     AnsTXT->hide();
@@ -396,7 +394,7 @@ void MentalReview2::WrongTimer_Timer()
         TimeCount = QStringLiteral("2");
         hideQuestionArea();
         setTargetsEnabled(true);
-        WrongTimer->stop();
+        feedbackTimer->stop();
     }
 }
 

@@ -189,4 +189,5 @@ private:
     void buildPad();
     void setTargetsEnabled(bool enabled);
     void hideQuestionArea();
+    void feedbackStep(QTimer* feedbackTimer);
 };
