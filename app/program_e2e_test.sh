@@ -38,11 +38,14 @@ wait_window "Welcome To Radezo Ruda Review" >/dev/null || fail "the practice but
 click "$main" 200 340    # About
 about=$(wait_window "About Kelbo Radezo Ruda Brightway") || fail "About did not open"
 click "$about" 580 410   # About's OK
-sleep 0.5
+for _ in $(seq 1 50); do
+    [ -z "$(window "About Kelbo Radezo Ruda Brightway")" ] && break
+    sleep 0.1
+done
 [ -z "$(window "About Kelbo Radezo Ruda Brightway")" ] || fail "About's OK left the window open"
 
 click "$main" 660 430    # Exit
-for _ in $(seq 1 50); do
+for _ in $(seq 1 150); do
     kill -0 "$pid" 2>/dev/null || { wait "$pid"; status=$?; [ "$status" -eq 0 ] || fail "exit status $status"; echo "1 passed, 0 failed"; exit 0; }
     sleep 0.1
 done
