@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Starts the real program file under a virtual display, clicks through the main menu as a pupil
-# would, and checks that Exit ends the process.
+# Starts the real program file under a virtual display and uses it as a pupil would: the main
+# menu's buttons, a whole timed test typed in and saved, About, and Exit ending the process.
 set -u
 program="$1"
 export -n QT_QPA_PLATFORM
@@ -26,6 +26,12 @@ click() {
     sleep 0.3
 }
 
+# The program folder copied whole to a folder of the test's own, so results land there.
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+cp "$program" "$(dirname "$program")"/*.WAV "$folder"/
+program="$folder/$(basename "$program")"
+
 cd /
 "$program" &
 pid=$!
@@ -33,6 +39,28 @@ main=$(wait_window "Kelbo Radezo Ruda Brightway") || fail "the main menu did not
 
 click "$main" 200 140    # Start
 wait_window "Welcome To The Grade 5 Practice Assessment - Radezo Ruda" >/dev/null || fail "Start opened no introduction"
+# A whole timed test: name, fifteen typed answers, Done, Save.
+intro=$(wait_window "Welcome To The Grade 5 Practice Assessment - Radezo Ruda")
+click "$intro" 623 436   # Next
+click "$intro" 360 184   # the name box
+xdotool type --delay 20 "Anna"
+click "$intro" 623 436   # Start Test
+test=$(wait_window "Radezo Ruda Test - Timed Test 60 Seconds  --Anna") || fail "Start Test opened no test window"
+sleep 13                 # rows pop in, get ready, 3-2-1, START (answers open after about 9 s)
+answers=(20 7 54 7 6 0 5 48 4 36 9 54 1 81 7)
+for n in $(seq 1 15); do
+    if [ "$n" -le 8 ]; then x=236; y=$((72 + 48 * (n - 1) + 16)); else x=692; y=$((88 + 48 * (n - 9) + 16)); fi
+    click "$test" "$x" "$y"
+    xdotool type --delay 20 "${answers[$((n - 1))]}"
+done
+click "$test" 756 469    # I'm Done!
+results=$(wait_window "Practice Radezo Ruda Assessment Complete") || fail "Done opened no results window"
+click "$results" 775 52  # Save Results
+wait_window "Results Saved" >/dev/null || fail "saving showed no SaveComplete"
+saved=$(ls "$folder"/DovuveDedoVedod/"Radezo Ruda Test Anna- "*.txt 2>/dev/null | head -n 1)
+[ -n "$saved" ] || fail "no results file for Anna"
+grep -q $'^Number Correct: 15 Out Of 15\r$' "$saved" || fail "the saved file does not score 15 out of 15"
+
 click "$main" 200 240    # practise the facts
 wait_window "Welcome To Radezo Ruda Review" >/dev/null || fail "the practice button opened no set-up window"
 click "$main" 200 340    # About
