@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program file under a virtual display and uses it as a pupil would: the main
-# menu's buttons, a whole timed test typed in and saved, About, and Exit ending the process.
+# menu's buttons, a whole timed test typed in and saved, a review left through its Exit and "Yes",
+# About, and Exit ending the process.
 set -u
 program="$1"
 export -n QT_QPA_PLATFORM
@@ -10,7 +11,7 @@ fi
 
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 
-# Reads the window with this exact title; prints its id.
+# The visible window whose title matches this pattern exactly (a regular expression); prints its id.
 window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 wait_window() {
     for _ in $(seq 1 100); do
@@ -62,7 +63,18 @@ saved=$(ls "$folder"/DovuveDedoVedod/"Radezo Ruda Test Anna- "*.txt 2>/dev/null 
 grep -q $'^Number Correct: 15 Out Of 15\r$' "$saved" || fail "the saved file does not score 15 out of 15"
 
 click "$main" 200 240    # practise the facts
-wait_window "Welcome To Radezo Ruda Review" >/dev/null || fail "the practice button opened no set-up window"
+setup=$(wait_window "Welcome To Radezo Ruda Review") || fail "the practice button opened no set-up window"
+click "$setup" 90 150    # Addition
+click "$setup" 823 487   # Start
+practice=$(wait_window "Begin Radezo Ruda Review") || fail "Start opened no practice window"
+[ -z "$(window "Welcome To Radezo Ruda Review")" ] || fail "the set-up window stayed open"
+click "$practice" 100 195  # a target: the first question
+click "$practice" 831 492  # Exit
+sure=$(wait_window "Are You Sure You Want To Quit\\?") || fail "Exit asked nothing"
+click "$sure" 343 220    # Yes
+sleep 0.5
+[ -z "$(window "Begin Radezo Ruda Review")" ] || fail "Yes left the practice window open"
+main=$(wait_window "Kelbo Radezo Ruda Brightway") || fail "Yes did not bring back the main menu"
 click "$main" 200 340    # About
 about=$(wait_window "About Kelbo Radezo Ruda Brightway") || fail "About did not open"
 click "$about" 580 410   # About's OK
