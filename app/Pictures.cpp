@@ -1,6 +1,7 @@
 #include "app/Pictures.h"
 
 #include <QCache>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QFocusEvent>
@@ -178,10 +179,80 @@ Picture::Picture(QWidget* parent, const QString& objectName, const QString& pict
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void Picture::setPicture(const QString& picture)
+{
+    if (!m_face.setPicture(picture))
+        return;
+    m_composed = QPixmap();
+    update();
+}
+
+void Picture::setTemplateText(const QString& text)
+{
+    if (!m_face.setText(text))
+        return;
+    m_composed = QPixmap();
+    update();
+}
+
+void Picture::setBackdrop(const QString& windowBackground)
+{
+    m_backdrop = windowBackground;
+    m_composed = QPixmap();
+    setAttribute(Qt::WA_OpaquePaintEvent, !windowBackground.isEmpty());
+}
+
 void Picture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    m_face.paint(painter, rect());
+    if (m_backdrop.isEmpty() || isPrintDevice(painter)) {
+        m_face.paint(painter, rect());
+        return;
+    }
+    const QPoint at = mapTo(window(), QPoint(0, 0));
+    const qreal dpr = devicePixelRatioF();
+    if (m_composed.isNull() || m_composedAt != at || m_composed.devicePixelRatio() != dpr) {
+        QPixmap composed(size() * dpr);
+        composed.setDevicePixelRatio(dpr);
+        QPainter compose(&composed);
+        compose.drawPixmap(-at, Pictures::pixmap(m_backdrop, window()->size(), dpr));
+        m_face.paint(compose, rect());
+        compose.end();
+        m_composed = composed;
+        m_composedAt = at;
+    }
+    painter.drawPixmap(0, 0, m_composed);
+}
+
+namespace {
+// Whether the pupil's last input was the keyboard: focus passed on because a clicked button was
+// disabled also arrives as "Tab" focus, and a frame then would only puzzle a mouse user.
+class InputWatch : public QObject {
+public:
+    static bool lastWasKey()
+    {
+        static InputWatch* watch = [] {
+            auto* created = new InputWatch(QCoreApplication::instance());
+            QCoreApplication::instance()->installEventFilter(created);
+            return created;
+        }();
+        return watch->m_key;
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            m_key = true;
+        else if (event->type() == QEvent::MouseButtonPress)
+            m_key = false;
+        return false;
+    }
+
+private:
+    using QObject::QObject;
+    bool m_key = false;
+};
 }
 
 PictureButton::PictureButton(QWidget* parent, const QString& objectName, const QString& picture,
@@ -195,6 +266,7 @@ PictureButton::PictureButton(QWidget* parent, const QString& objectName, const Q
     setToolTip(words);
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
+    InputWatch::lastWasKey(); // start watching before the first key press
 }
 
 void PictureButton::paintEvent(QPaintEvent*)
@@ -231,6 +303,7 @@ void PictureButton::changeEvent(QEvent* event)
 
 void PictureButton::focusInEvent(QFocusEvent* event)
 {
-    m_showFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    const bool byTab = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    m_showFocus = byTab && InputWatch::lastWasKey();
     QAbstractButton::focusInEvent(event);
 }

@@ -44,15 +44,22 @@ public:
             const QString& words = {}, const QString& templateText = {});
 
     QString picture() const { return m_face.picture(); }
-    void setPicture(const QString& picture) { if (m_face.setPicture(picture)) update(); }
+    void setPicture(const QString& picture);
     QString templateText() const { return m_face.text(); }
-    void setTemplateText(const QString& text) { if (m_face.setText(text)) update(); }
+    void setTemplateText(const QString& text);
+    // Draws the picture on its own slice of the window's background picture, as one opaque picture,
+    // so that showing or changing it repaints nothing beneath it. Only for a picture with nothing
+    // but the background under its see-through parts.
+    void setBackdrop(const QString& windowBackground);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     PictureFace m_face;
+    QString m_backdrop;
+    QPixmap m_composed; // the picture on its backdrop, for m_composedAt
+    QPoint m_composedAt;
 };
 
 // A picture that reacts to one click, takes the focus with Tab and is pressed with Space or Enter.

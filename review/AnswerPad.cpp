@@ -66,6 +66,8 @@ void MentalReview2::buildPad()
                           QStringLiteral("Tens, Ones"));
     OneBack = new Picture(this, QStringLiteral("OneBack"), QStringLiteral("review/back_ones"), {606, 56},
                           QStringLiteral("Ones"));
+    for (Picture* back : {HundredBack, TenBack, OneBack})
+        back->setBackdrop(background());
 
     auto makeRow = [this](QWidget*& box, std::array<PictureButton*, 10>& row, char letter, const QString& place) {
         box = new QWidget(this);
