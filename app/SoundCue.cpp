@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QSoundEffect>
 #include <QUrl>
@@ -67,10 +68,24 @@ QString resolve(const QString& folder, const QString& cue)
         name.remove(0, 1);
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return {};
-    const QDir dir(folder);
-    for (const QString& entry : dir.entryList(QDir::Files | QDir::Readable))
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
+    // The folder is read once and read again only when a cue is not found, so a click that plays
+    // a sound does not list a folder.
+    static QHash<QString, QHash<QString, QString>> listings;
+    const QString key = name.toLower();
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        auto listing = listings.find(folder);
+        if (listing == listings.end() || attempt == 1) {
+            QHash<QString, QString> files;
+            const QDir dir(folder);
+            for (const QString& entry : dir.entryList(QDir::Files | QDir::Readable))
+                files.insert(entry.toLower(), dir.filePath(entry));
+            listing = listings.insert(folder, files);
+        }
+        if (const auto found = listing->constFind(key); found != listing->constEnd()) {
+            if (QFileInfo::exists(*found))
+                return *found;
+        }
+    }
     return {};
 }
 
