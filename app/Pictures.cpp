@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
+#include <QResource>
 #include <QSvgRenderer>
 
 #include <memory>
@@ -86,6 +87,32 @@ bool isPrintDevice(QPainter& painter)
     return engine && (engine->type() == QPaintEngine::Pdf || engine->type() == QPaintEngine::Picture);
 }
 
+// A picture drawn when the program was built (see tools/prerender.cpp), or a null image.
+QImage prerendered(const QString& name, QSize size)
+{
+    const QResource resource(QStringLiteral(":/prerendered/%1.pixels").arg(name));
+    if (!resource.isValid())
+        return {};
+    const QByteArray bytes = resource.uncompressedData();
+    const auto number = [&bytes](int at) {
+        quint32 value = 0;
+        for (int i = 3; i >= 0; --i)
+            value = (value << 8) | quint8(bytes[at + i]);
+        return value;
+    };
+    if (bytes.size() < 16 || !bytes.startsWith("RRPX"))
+        return {};
+    const QSize stored(int(number(4)), int(number(8)));
+    const auto format = QImage::Format(number(12));
+    if (stored != size || (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)
+        || bytes.size() != 16 + qsizetype(stored.width()) * stored.height() * 4)
+        return {};
+    QImage image(stored, format);
+    for (int y = 0; y < stored.height(); ++y)
+        memcpy(image.scanLine(y), bytes.constData() + 16 + qsizetype(y) * stored.width() * 4, stored.width() * 4);
+    return image;
+}
+
 } // namespace
 
 namespace Pictures {
@@ -101,17 +128,21 @@ QPixmap pixmap(const QString& name, QSize size, qreal dpr, const QString& text)
     QPixmap cached;
     if (QPixmapCache::find(key, &cached))
         return cached;
-    QImage image(size * dpr, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(dpr);
-    image.fill(Qt::transparent);
-    {
+    // Pictures that are not templates were drawn at their own size when the program was built.
+    QImage image;
+    if (text.isEmpty() && dpr == 1.0)
+        image = prerendered(name, size);
+    if (image.isNull()) {
+        image = QImage(size * dpr, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(dpr);
+        image.fill(Qt::transparent);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         paintVector(painter, QRectF(QPointF(0, 0), QSizeF(size)), name, text);
     }
     // A picture without see-through pixels (a window background) is drawn by plain copying.
-    bool opaque = !image.isNull();
+    bool opaque = !image.isNull() && image.format() == QImage::Format_ARGB32_Premultiplied;
     for (int y = 0; y < image.height() && opaque; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x)
