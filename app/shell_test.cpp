@@ -21,7 +21,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPainter>
 #include <QPrinter>
+#include <QResource>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -173,6 +176,37 @@ private slots:
         QTest::mouseClick(pressed, Qt::LeftButton);
         QCOMPARE(FormsTesting::openKinds(), (QStringList{QStringLiteral("Main"), kind}));
         QCOMPARE(Forms::find(kind), opened);
+    }
+
+    void picturesDrawnAtBuildTimeMatchTheVectorPictures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("see-through button") << "shell/exit_button" << QSize(126, 88);
+        QTest::newRow("opaque background") << "shell/main_background" << QSize(733, 485);
+    }
+    void picturesDrawnAtBuildTimeMatchTheVectorPictures()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QFile file(Pictures::path(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QFont::insertSubstitution(QStringLiteral("Liberation Sans, Arial, sans-serif"), QStringLiteral("Liberation Sans"));
+        QSvgRenderer renderer(file.readAll());
+        QImage expected(size, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        QPainter painter(&expected);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        painter.end();
+
+        QVERIFY(QResource(QStringLiteral(":/prerendered/%1.pixels").arg(name)).isValid());
+        const QImage shown = Pictures::pixmap(name, size, 1.0).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(shown.size(), size);
+        QCOMPARE(shown, expected);
+        // Another size is drawn from the vectors.
+        QCOMPARE(Pictures::pixmap(name, size * 2, 1.0).size(), size * 2);
     }
 
     void pictureButtonIsPressedByKeyboard()
