@@ -96,18 +96,12 @@ LVLMarks::LVLMarks()
         Time[n] = cell("Time", "Time", 4, TimeWidth);
     }
 
-    SaveResults = new PictureButton(this, QStringLiteral("SaveResults"), QStringLiteral("shell/save_results_button"),
-                                    {126, 88}, QStringLiteral("Save Results"));
-    SaveResults->move(twips::pos(12600, 120));
-    connect(SaveResults, &QAbstractButton::clicked, this, &LVLMarks::SaveResults_Click);
-    PrintResults = new PictureButton(this, QStringLiteral("PrintResults"), QStringLiteral("shell/print_results_button"),
-                                     {126, 88}, QStringLiteral("Print Results"));
-    PrintResults->move(twips::pos(12600, 1560));
-    connect(PrintResults, &QAbstractButton::clicked, this, &LVLMarks::PrintResults_Click);
-    ExitButton = new PictureButton(this, QStringLiteral("ExitButton"), QStringLiteral("shell/exit_button"), {126, 88},
-                                   QStringLiteral("Exit"));
-    ExitButton->move(twips::pos(12600, 6600));
-    connect(ExitButton, &QAbstractButton::clicked, this, &LVLMarks::ExitButton_Click);
+    SaveResults = addButton("SaveResults", QStringLiteral("shell/save_results_button"), {126, 88},
+                            QStringLiteral("Save Results"), 12600, 120, &LVLMarks::SaveResults_Click);
+    PrintResults = addButton("PrintResults", QStringLiteral("shell/print_results_button"), {126, 88},
+                             QStringLiteral("Print Results"), 12600, 1560, &LVLMarks::PrintResults_Click);
+    ExitButton = addButton("ExitButton", QStringLiteral("shell/exit_button"), {126, 88}, QStringLiteral("Exit"), 12600,
+                           6600, &LVLMarks::ExitButton_Click);
 
     // The hand-over fields sit in the button column, beyond the printed width.
     Facts[0] = addLabel("Facts_0", QStringLiteral("Addition"), 12600, 3000, 1890, 255);

@@ -19,10 +19,8 @@ LevelChange::LevelChange(const char* kind, const QString& background, const QStr
 {
     setAccessibleDescription(words);
 
-    StayButton = new PictureButton(this, QStringLiteral("StayButton"), QStringLiteral("review/stay_button"),
-                                   {163, 117}, QStringLiteral("Stay At This Level"));
-    StayButton->move(twips::pos(360, 4920));
-    connect(StayButton, &QAbstractButton::clicked, this, &LevelChange::StayButton_Click);
+    StayButton = addButton("StayButton", QStringLiteral("review/stay_button"), {163, 117},
+                           QStringLiteral("Stay At This Level"), 360, 4920, &LevelChange::StayButton_Click);
 
     for (int level = 1; level <= 5; ++level) {
         const QString text = QStringLiteral("Level %1").arg(level);

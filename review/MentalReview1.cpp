@@ -113,10 +113,7 @@ MentalReview1::MentalReview1()
 
     auto button = [this](const char* name, const QString& picture, QSize sizePx, const QString& words, int left,
                          int top, void (MentalReview1::*handler)()) {
-        auto* made = new PictureButton(this, QString::fromLatin1(name), picture, sizePx, words);
-        made->move(twips::pos(left, top));
-        connect(made, &QAbstractButton::clicked, this, handler);
-        return made;
+        return addButton(name, picture, sizePx, words, left, top, handler);
     };
     EraseName = button("EraseName", QStringLiteral("review/erase_name_button"), {227, 34},
                        QStringLiteral("Erase Name"), 1200, 5220, &MentalReview1::EraseName_Click);

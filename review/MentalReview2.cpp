@@ -153,15 +153,13 @@ MentalReview2::MentalReview2()
     QuestionLBL->setAccessibleName(QStringLiteral("Question"));
     HowToDoLBL = makeLabel(this, "HowToDoLBL", QStringLiteral("Click in your answer in the box below."), ParkedLeft, 0,
                            {500, 22}, 18, QStringLiteral("#1B3A6B"));
-    GoBackButton = new PictureButton(this, QStringLiteral("GoBackButton"), QStringLiteral("review/go_back_button"),
-                                     {120, 40}, QStringLiteral("Go Back"));
-    connect(GoBackButton, &QAbstractButton::clicked, this, &MentalReview2::GoBackButton_Click);
-    EraseAns = new PictureButton(this, QStringLiteral("EraseAns"), QStringLiteral("review/erase_answer_button"),
-                                 {120, 44}, QStringLiteral("Erase Answer"));
-    connect(EraseAns, &QAbstractButton::clicked, this, &MentalReview2::EraseAns_Click);
-    CheckAns = new PictureButton(this, QStringLiteral("CheckAns"), QStringLiteral("review/check_answer_button"),
-                                 {120, 44}, QStringLiteral("Check Answer"));
-    connect(CheckAns, &QAbstractButton::clicked, this, &MentalReview2::CheckAns_Click);
+    // Parked outside the window until a question places them.
+    GoBackButton = addButton("GoBackButton", QStringLiteral("review/go_back_button"), {120, 40},
+                             QStringLiteral("Go Back"), ParkedLeft, 0, &MentalReview2::GoBackButton_Click);
+    EraseAns = addButton("EraseAns", QStringLiteral("review/erase_answer_button"), {120, 44},
+                         QStringLiteral("Erase Answer"), ParkedLeft, 0, &MentalReview2::EraseAns_Click);
+    CheckAns = addButton("CheckAns", QStringLiteral("review/check_answer_button"), {120, 44},
+                         QStringLiteral("Check Answer"), ParkedLeft, 0, &MentalReview2::CheckAns_Click);
 
     // The answer field is a store the pad writes into; it stays outside the window and the
     // pupil answers on the pad only, so it takes no focus.
@@ -190,10 +188,8 @@ MentalReview2::MentalReview2()
     SorryBanner->move(twips::pos(ParkedLeft, 0));
     SorryBanner->hide();
 
-    ExitButton = new PictureButton(this, QStringLiteral("ExitButton"), QStringLiteral("shell/exit_button"), {126, 88},
-                                   QStringLiteral("Exit"));
-    ExitButton->move(twips::pos(11520, 6720));
-    connect(ExitButton, &QAbstractButton::clicked, this, &MentalReview2::ExitButton_Click);
+    ExitButton = addButton("ExitButton", QStringLiteral("shell/exit_button"), {126, 88}, QStringLiteral("Exit"), 11520,
+                           6720, &MentalReview2::ExitButton_Click);
 
     QuestionTimer = makeTimer("QuestionTimer", 1000);
     connect(QuestionTimer, &QTimer::timeout, this, &MentalReview2::QuestionTimer_Timer);

@@ -90,14 +90,10 @@ MentalTest::MentalTest()
                                    {137, 78}, text == QLatin1String("--") ? QStringLiteral("time is up") : text, text);
         TimeTrack[i]->move(twips::pos(10440, 120));
     }
-    DoneButton = new PictureButton(this, QStringLiteral("DoneButton"), QStringLiteral("test/done_button"), {137, 74},
-                                   QStringLiteral("I'm Done!"));
-    DoneButton->move(twips::pos(10320, 6480));
-    connect(DoneButton, &QAbstractButton::clicked, this, &MentalTest::DoneButton_Click);
-    EraseAllAnswers = new PictureButton(this, QStringLiteral("EraseAllAnswers"), QStringLiteral("test/erase_all_button"),
-                                        {137, 74}, QStringLiteral("Erase All Answers"));
-    EraseAllAnswers->move(twips::pos(8040, 6480));
-    connect(EraseAllAnswers, &QAbstractButton::clicked, this, &MentalTest::EraseAllAnswers_Click);
+    DoneButton = addButton("DoneButton", QStringLiteral("test/done_button"), {137, 74}, QStringLiteral("I'm Done!"),
+                           10320, 6480, &MentalTest::DoneButton_Click);
+    EraseAllAnswers = addButton("EraseAllAnswers", QStringLiteral("test/erase_all_button"), {137, 74},
+                                QStringLiteral("Erase All Answers"), 8040, 6480, &MentalTest::EraseAllAnswers_Click);
 
     // Tab goes down the answer boxes in row order.
     for (int n = 1; n < 15; ++n)

@@ -67,10 +67,7 @@ TestComplete::TestComplete()
 
     auto button = [this](const char* name, const char* picture, const QString& words, int top,
                          void (TestComplete::*handler)()) {
-        auto* b = new PictureButton(this, QString::fromLatin1(name), QString::fromLatin1(picture), {126, 88}, words);
-        b->move(twips::pos(10680, top));
-        connect(b, &QAbstractButton::clicked, this, handler);
-        return b;
+        return addButton(name, QString::fromLatin1(picture), {126, 88}, words, 10680, top, handler);
     };
     SaveResults = button("SaveResults", "shell/save_results_button", QStringLiteral("Save Results"), 120,
                          &TestComplete::SaveResults_Click);
